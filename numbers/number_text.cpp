@@ -25,8 +25,8 @@ bool is_space(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-// When the prefix lies beyond even double range, only its order of magnitude
-// matters: above 1 it overflows, below it underflows.
+// Whether a number that no float can hold lies above 1 (it overflows) or
+// below (it underflows).
 bool overflows(std::string_view digits, std::string_view exponent) {
     std::int64_t magnitude = 0;
     bool seen_nonzero = false;
@@ -95,14 +95,10 @@ float read_number(std::optional<std::string_view> absent_or_text) {
     float value = 0.0F;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
+    // Out of range means the nearest float is zero or infinity; which one
+    // follows from the order of magnitude alone.
     if (error == std::errc::result_out_of_range) {
-        double wide = 0.0;
-        const auto wide_result = std::from_chars(number.data(), number.data() + number.size(), wide);
-        if (wide_result.ec == std::errc{}) {
-            value = store(wide);
-        } else {
-            value = overflows(mantissa, exponent) ? std::numeric_limits<float>::infinity() : 0.0F;
-        }
+        value = overflows(mantissa, exponent) ? std::numeric_limits<float>::infinity() : 0.0F;
     }
     return negative ? -value : value;
 }
