@@ -29,14 +29,34 @@ std::vector<Control> controls_of(const Calculator& calculator) {
     return controls;
 }
 
-void create(Toolkit& toolkit, const Control& control) {
+// A screen reader names a field or list by the label in front of it on its
+// row; a list without one by its first item.
+std::string_view accessible_name(std::span<const Control> controls, const Control& control) {
+    const Control* label = nullptr;
+    for (const Control& other : controls) {
+        if (other.kind == Kind::Label && other.y == control.y && other.x < control.x &&
+            (label == nullptr || other.x > label->x)) {
+            label = &other;
+        }
+    }
+    if (label != nullptr) return label->text;
+    return control.kind == Kind::List && !control.items.empty() ? control.items.front().text : std::string_view();
+}
+
+void create_field(Toolkit& toolkit, std::span<const Control> controls, const Control& field, std::string_view text) {
+    toolkit.add_field(field.id, field.rect(), text);
+    toolkit.set_accessible_name(field.id, accessible_name(controls, field));
+}
+
+void create(Toolkit& toolkit, std::span<const Control> controls, const Control& control) {
     switch (control.kind) {
         case Kind::Label: toolkit.add_label(control.id, control.rect(), control.text); break;
-        case Kind::Field: toolkit.add_field(control.id, control.rect(), control.text); break;
+        case Kind::Field: create_field(toolkit, controls, control, control.text); break;
         case Kind::List:
             toolkit.add_list(control.id, control.rect());
             for (const ListItem& item : control.items) toolkit.add_list_item(control.id, item.text, item.picture);
             toolkit.select_item(control.id, control.selected);
+            toolkit.set_accessible_name(control.id, accessible_name(controls, control));
             break;
         case Kind::Button:
         case Kind::Example:
@@ -90,7 +110,7 @@ void Form::select(int list, int position) {
 }
 
 void Form::refill(int field, std::string_view text) {
-    if (const Control* control = find(controls_, field)) toolkit_.add_field(field, control->rect(), text);
+    if (const Control* control = find(controls_, field)) create_field(toolkit_, controls_, *control, text);
 }
 
 void Form::result(std::string_view title, std::string_view text) {
@@ -106,7 +126,7 @@ void run(Shell& shell, const Calculator& calculator) {
         if (auto decoded = resources::decode_png(picture.png)) toolkit.set_picture(picture.id, *decoded);
     }
     const std::vector<Control> controls = controls_of(calculator);
-    for (const Control& control : controls) create(toolkit, control);
+    for (const Control& control : controls) create(toolkit, controls, control);
 
     Form form(toolkit, controls);
     for (;;) {

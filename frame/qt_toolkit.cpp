@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QFont>
@@ -100,6 +102,51 @@ private:
     QString full_;
 };
 
+// The numeric keypad's decimal key types "." whatever the keyboard layout:
+// a Swedish layout gives ",", which would end the number.
+class Field : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool decimal_key = (event->modifiers() & Qt::KeypadModifier) != 0 &&
+                                 (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period);
+        if (decimal_key) {
+            QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, event->modifiers(), QStringLiteral("."));
+            QLineEdit::keyPressEvent(&point);
+            event->setAccepted(point.isAccepted());
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
+// Ctrl+C copies the text of a result box, or the part selected with the
+// mouse.
+class ResultBox : public QMessageBox {
+public:
+    ResultBox(const QString& title, const QString& text, QWidget* owner)
+        : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner) {
+        setTextFormat(Qt::PlainText);
+        setTextInteractionFlags(Qt::TextSelectableByMouse);
+        setWindowModality(Qt::ApplicationModal);
+        button(QMessageBox::Ok)->setIcon(QIcon());
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Copy)) {
+            const auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            const QString selected = label != nullptr ? label->selectedText() : QString();
+            QGuiApplication::clipboard()->setText(selected.isEmpty() ? text() : selected);
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+};
+
 void centre(QWidget& window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
@@ -111,7 +158,13 @@ void centre(QWidget& window) {
 
 }  // namespace
 
-QtToolkit::QtToolkit() = default;
+QtToolkit::QtToolkit() {
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    // The layouts were drawn for a control font about as wide as Arial at 9
+    // points; the wider usual Linux default would cut their lines short.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+#endif
+}
 
 QtToolkit::~QtToolkit() {
     release_all();
@@ -206,7 +259,7 @@ void QtToolkit::add_label(int id, Rect rect, std::string_view text) {
 }
 
 void QtToolkit::add_field(int id, Rect rect, std::string_view text) {
-    auto* field = new QLineEdit(qt_text(text));
+    auto* field = new Field(qt_text(text));
     QObject::connect(field, &QLineEdit::textEdited, field, [this, id] {
         enqueue({Event::Kind::Control, id, controls_.at(id).window});
     });
@@ -302,6 +355,11 @@ void QtToolkit::set_text_colour(int control, std::uint32_t rgb) {
     widget->setPalette(palette);
 }
 
+void QtToolkit::set_accessible_name(int control, std::string_view name) {
+    const auto it = controls_.find(control);
+    if (it != controls_.end()) it->second.widget->setAccessibleName(qt_text(name));
+}
+
 // The window keeps its outer size: the bar takes its height from the client
 // area, whose lowest strip is then cut off.
 void QtToolkit::fit_menu_bar(const Window& window) {
@@ -365,13 +423,11 @@ void QtToolkit::show_result(std::string_view title, std::string_view text) {
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-    QMessageBox box(QMessageBox::NoIcon, qt_text(title), shown, QMessageBox::Ok, owner);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.button(QMessageBox::Ok)->setIcon(QIcon());
-    // Wide enough that the caption shows the whole title.
+    ResultBox box(qt_text(title), shown, owner);
+    // Wide enough that the caption shows the whole title, allowing for a
+    // window manager that draws captions larger than our text.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        const int width = std::min(600, box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120);
+        const int width = std::min(600, box.fontMetrics().horizontalAdvance(box.windowTitle()) * 3 / 2 + 120);
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
                       grid->columnCount());
     }

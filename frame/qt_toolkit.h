@@ -44,6 +44,7 @@ public:
     void load_font(int id, std::string_view face, int points, bool bold) override;
     void set_font(int control, int font) override;
     void set_text_colour(int control, std::uint32_t rgb) override;
+    void set_accessible_name(int control, std::string_view name) override;
     void add_menu_bar(int id, int window) override;
     void add_menu_title(int bar, std::string_view text) override;
     void add_menu_item(int bar, int item, std::string_view text) override;

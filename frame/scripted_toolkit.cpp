@@ -179,6 +179,11 @@ void ScriptedToolkit::set_text_colour(int control, std::uint32_t rgb) {
     if (it != controls_.end()) it->second.colour = rgb;
 }
 
+void ScriptedToolkit::set_accessible_name(int control, std::string_view name) {
+    const auto it = controls_.find(control);
+    if (it != controls_.end()) it->second.accessible_name = std::string(name);
+}
+
 void ScriptedToolkit::add_menu_bar(int id, int window) {
     if (windows_.count(window) == 0) return;
     menu_bar_ = id;

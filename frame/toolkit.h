@@ -67,6 +67,8 @@ public:
     virtual void load_font(int id, std::string_view face, int points, bool bold) = 0;
     virtual void set_font(int control, int font) = 0;
     virtual void set_text_colour(int control, std::uint32_t rgb) = 0;  // r + g*256 + b*65536
+    // What a screen reader calls the control.
+    virtual void set_accessible_name(int control, std::string_view name) = 0;
 
     virtual void add_menu_bar(int id, int window) = 0;
     virtual void add_menu_title(int bar, std::string_view text) = 0;

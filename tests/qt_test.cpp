@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -171,6 +172,64 @@ TEST(RealWindows, OhmsLawFromMenuToResultBoxAndBack) {
     EXPECT_TRUE(driver.finished()) << "stopped at step " << driver.step();
     EXPECT_EQ(box_title, "Ohms lag");
     EXPECT_EQ(box_text, "6.00 Ohm");
+}
+
+TEST(RealWindows, FieldsAndBoxesKeepDesktopHabits) {
+    QtToolkit toolkit;
+    std::string copied;
+    Driver driver({
+        [&] {
+            if (toolkit.window_widget(0) == nullptr) return false;
+            later([&] { toolkit.menu_action(59)->trigger(); });
+            return true;
+        },
+        [&] {
+            auto* field = control<QLineEdit>(toolkit, 63);
+            if (field == nullptr || !field->isVisible()) return false;
+            EXPECT_EQ(field->accessibleName().toStdString(), "Volt (U)");
+            EXPECT_EQ(control<QLineEdit>(toolkit, 67)->accessibleName().toStdString(), "Ampere (I)");
+            // The keypad's decimal key gives "." even where the layout says ",".
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_3);
+            QTest::keyClick(field, Qt::Key_Comma, Qt::KeypadModifier);
+            QTest::keyClick(field, Qt::Key_5, Qt::KeypadModifier);
+            EXPECT_EQ(field->text().toStdString(), "3.5");
+            QTest::keyClick(field, Qt::Key_Comma);
+            EXPECT_EQ(field->text().toStdString(), "3.5,") << "the main keyboard's comma stays a comma";
+            QTest::mouseClick(control<QPushButton>(toolkit, 68), Qt::LeftButton);
+            return true;
+        },
+        [&] {
+            if (control<QLineEdit>(toolkit, 63)->text() != "12") return false;
+            EXPECT_EQ(control<QLineEdit>(toolkit, 63)->accessibleName().toStdString(), "Volt (U)") << "kept by a re-created field";
+            QTest::mouseClick(control<QPushButton>(toolkit, 69), Qt::LeftButton);
+            return true;
+        },
+        [&] {
+            QMessageBox* box = result_box();
+            if (box == nullptr || !box->isVisible()) return false;
+            EXPECT_TRUE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+            copied = QGuiApplication::clipboard()->text().toStdString();
+            box->button(QMessageBox::Ok)->click();
+            return true;
+        },
+        [&] {
+            if (result_box() != nullptr) return false;
+            QTest::mouseClick(control<QPushButton>(toolkit, 71), Qt::LeftButton);
+            return true;
+        },
+        [&] {
+            if (toolkit.window_widget(60) != nullptr) return false;
+            toolkit.window_widget(0)->close();
+            return true;
+        },
+    });
+    EXPECT_EQ(run(toolkit), 0);
+    EXPECT_TRUE(driver.finished()) << "stopped at step " << driver.step();
+    EXPECT_EQ(copied, "6.00 Ohm");
 }
 
 }  // namespace
