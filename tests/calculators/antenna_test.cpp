@@ -72,10 +72,13 @@ TEST(Antenna, WindowsHaveTheirControlsExamplesAndResets) {
             switch (step++) {
                 case 0: return t.choose_menu(w.menu);
                 case 1: {
-                    EXPECT_EQ(t.window(window)->title.substr(0, w.name.size() + 1), w.name + " ");
                     std::vector<int> ids;
                     for (int id = window + 1; id < first_button + 4; ++id) ids.push_back(id);
-                    EXPECT_EQ(t.window(window)->controls, ids);
+                    if (t.window(window) == nullptr || t.window(window)->controls != ids) {
+                        ADD_FAILURE() << "the window or its controls are not there in creation order";
+                        return false;
+                    }
+                    EXPECT_EQ(t.window(window)->title.substr(0, w.name.size() + 1), w.name + " ");
                     const auto* description = t.control(window + 1);
                     EXPECT_EQ(description->rect, (Rect{120, 10, 600, 20}));
                     EXPECT_EQ(description->text, w.description);
