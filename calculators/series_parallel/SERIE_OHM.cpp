@@ -11,8 +11,7 @@ using numbers::store;
 using numbers::write_number;
 
 constexpr frame::Control layout[] = {
-    {Kind::Label, 337, 120, 10, 600, 20,
-     "Spänningsdelare, alla 3 fälten fylls i med en punkt '.' som decimaltecken"},
+    {Kind::Label, 337, 120, 10, 600, 20, "Spänningsdelare, alla 3 fälten fylls i med en punkt '.' som decimaltecken"},
     {Kind::Label, 338, 120, 80, 120, 20, "Spänning Volt"},
     {Kind::Field, 339, 240, 80, 50, 20, "0", "48"},
     {Kind::Label, 340, 120, 110, 120, 20, "Motstånd R1 Ohm"},

@@ -19,7 +19,9 @@ std::string joined(const std::vector<std::pair<int, std::string>>& fields) {
 TEST(SeriesParallel, WindowsFollowTheirLayout) {
     EXPECT_EQ(opened_window(335, 336),
               (std::vector<Shown>{
-                  {Kind::Label, 337, {120, 10, 600, 20},
+                  {Kind::Label,
+                   337,
+                   {120, 10, 600, 20},
                    "Spänningsdelare, alla 3 fälten fylls i med en punkt '.' som decimaltecken"},
                   {Kind::Label, 338, {120, 80, 120, 20}, "Spänning Volt"},
                   {Kind::Field, 339, {240, 80, 50, 20}, "0"},
@@ -34,7 +36,9 @@ TEST(SeriesParallel, WindowsFollowTheirLayout) {
               }));
     EXPECT_EQ(opened_window(348, 349),
               (std::vector<Shown>{
-                  {Kind::Label, 350, {120, 10, 600, 20},
+                  {Kind::Label,
+                   350,
+                   {120, 10, 600, 20},
                    "Parallellkoppling av motstånd, båda fälten fylls i med en punkt '.' som decimaltecken"},
                   {Kind::Label, 351, {120, 80, 120, 20}, "Motstånd R1 Ohm"},
                   {Kind::Field, 352, {240, 80, 50, 20}, "0"},
@@ -45,11 +49,14 @@ TEST(SeriesParallel, WindowsFollowTheirLayout) {
                   {Kind::Button, 357, {120, 260, 100, 20}, "Nollställ"},
                   {Kind::Button, 358, {120, 290, 100, 20}, "Stäng"},
               }));
-    std::vector<Shown> rlc = {{Kind::Label, 361, {120, 10, 600, 20},
+    std::vector<Shown> rlc = {{Kind::Label,
+                               361,
+                               {120, 10, 600, 20},
                                "Parallellkoppling av R eller L, seriekoppling av C, fyll i relevanta fält med en punkt "
                                "'.' som decimaltecken"}};
     for (int row = 0; row < 5; ++row) {
-        rlc.push_back({Kind::Label, 362 + 2 * row, {120, 80 + 30 * row, 120, 20}, "Komponent " + std::to_string(row + 1)});
+        rlc.push_back(
+            {Kind::Label, 362 + 2 * row, {120, 80 + 30 * row, 120, 20}, "Komponent " + std::to_string(row + 1)});
         rlc.push_back({Kind::Field, 363 + 2 * row, {240, 80 + 30 * row, 50, 20}, "0"});
     }
     const char* const buttons[] = {"Exempel", "Beräkna", "Nollställ", "Stäng"};
@@ -87,7 +94,9 @@ TEST(SeriesParallel, VoltageDividerStoresEachQuantityAsFound) {
         {"5000000", "274281999", "5875", {"4,999,892.5", "107.1", "91,145.11", "0.02", "274,287,872"}},
         {"1000000", "1", "1", {"500,000.0", "500,000.0", "499,999,997,952.00", "500,000.00", "2"}},
         {"10", "100", "-100", {"+Infinity", "-Infinity", "+Infinity", "+Infinity", "0"}},
-        {"1e20", "1e-20", "1e-20",
+        {"1e20",
+         "1e-20",
+         "1e-20",
          {"50,000,001,002,043,867,136.0", "50,000,001,002,043,867,136.0", "+Infinity", "+Infinity", "0"}},
         {"+Infinity", "1", "1", {"+Infinity", "+Infinity", "+Infinity", "+Infinity", "2"}},
         {"NaN", "1", "1", {}},
@@ -127,8 +136,9 @@ TEST(SeriesParallel, ParallelResistorsStoreEachConductance) {
     };
     for (const Case& c : cases) {
         const std::vector<Box> expected =
-            c.shown.empty() ? std::vector<Box>{}
-                            : std::vector<Box>{{"Parallellkoppling av motstånden", "Total resistans är " + c.shown + " Ohm"}};
+            c.shown.empty()
+                ? std::vector<Box>{}
+                : std::vector<Box>{{"Parallellkoppling av motstånden", "Total resistans är " + c.shown + " Ohm"}};
         const std::vector<std::pair<int, std::string>> fields = {{352, c.R1}, {354, c.R2}};
         EXPECT_EQ(press_after_typing(348, fields, 356), expected) << joined(fields);
     }

@@ -12,7 +12,9 @@ using Kind = sparvik::frame::ScriptedToolkit::ControlKind;
 TEST(Wire, WindowsFollowTheirLayout) {
     EXPECT_EQ(opened_window(261, 262),
               (std::vector<Shown>{
-                  {Kind::Label, 263, {120, 10, 600, 20},
+                  {Kind::Label,
+                   263,
+                   {120, 10, 600, 20},
                    "Beräkna hastighetsfaktorn i koaxialkabel, mät med SWR-meter på öppen ände, punkt '.' som "
                    "decimaltecken."},
                   {Kind::Label, 264, {120, 80, 120, 20}, "Antal meter"},
@@ -26,7 +28,9 @@ TEST(Wire, WindowsFollowTheirLayout) {
               }));
     EXPECT_EQ(opened_window(272, 273),
               (std::vector<Shown>{
-                  {Kind::Label, 274, {120, 10, 600, 20},
+                  {Kind::Label,
+                   274,
+                   {120, 10, 600, 20},
                    "Beräkna trådens totala resistans och vikt, fälten fylls i med en punkt '.' som decimaltecken."},
                   {Kind::Label, 275, {120, 80, 100, 20}, "Material"},
                   {Kind::List, 276, {240, 80, 100, 20}, "Koppar|Aluminium|Stål||"},
@@ -42,8 +46,7 @@ TEST(Wire, WindowsFollowTheirLayout) {
 }
 
 TEST(Wire, ExamplesGiveTheirBoxes) {
-    EXPECT_EQ(boxes(play("menu 261\npress 268\npress 269\n")),
-              (std::vector<Box>{{"Hastighetsfaktorn är ", "0.68"}}));
+    EXPECT_EQ(boxes(play("menu 261\npress 268\npress 269\n")), (std::vector<Box>{{"Hastighetsfaktorn är ", "0.68"}}));
     EXPECT_EQ(boxes(play("menu 272\npress 281\npress 282\n")),
               (std::vector<Box>{{"Total resistans och vikt på tråden", "0.94 Ohm och vikten är 1,386 gram"}}));
 }
@@ -107,9 +110,8 @@ TEST(Wire, ResistanceAndWeightByMaterial) {
     for (const Case& c : cases) {
         const std::string session = "menu 272\npick 276 " + std::to_string(c.material) + "\ntype 278 " + c.diameter +
                                     "\ntype 280 " + c.length + "\npress 282\n";
-        const std::vector<Box> expected = c.shown.empty()
-                                              ? std::vector<Box>{}
-                                              : std::vector<Box>{{"Total resistans och vikt på tråden", c.shown}};
+        const std::vector<Box> expected =
+            c.shown.empty() ? std::vector<Box>{} : std::vector<Box>{{"Total resistans och vikt på tråden", c.shown}};
         EXPECT_EQ(boxes(play(session)), expected) << c.material << ": " << c.diameter << " mm, " << c.length << " m";
     }
 }
