@@ -1,0 +1,50 @@
+// The controls of a calculator window as the user finds it on opening, in
+// creation order, for comparing with its layout table.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "frame/scripted_toolkit.h"
+
+namespace sparvik::testing {
+
+struct Shown {
+    frame::ScriptedToolkit::ControlKind kind;
+    int id;
+    frame::Rect rect;
+    std::string text;  // a list shows its items joined by "|"
+    friend bool operator==(const Shown&, const Shown&) = default;
+    friend std::ostream& operator<<(std::ostream& out, const Shown& s) {
+        return out << s.id << " (" << s.rect.x << ", " << s.rect.y << ", " << s.rect.width << ", " << s.rect.height
+                   << ") " << s.text;
+    }
+};
+
+inline std::vector<Shown> opened_window(int menu, int window) {
+    frame::ScriptedToolkit toolkit;
+    std::vector<Shown> shown;
+    bool chosen = false;
+    toolkit.set_feed([&](frame::ScriptedToolkit& t) {
+        if (!chosen) return chosen = t.choose_menu(menu);
+        if (const auto* w = t.window(window)) {
+            for (int id : w->controls) {
+                const auto* c = t.control(id);
+                std::string text = c->text;
+                for (const auto& item : c->items) text += item.text + "|";
+                shown.push_back({c->kind, id, c->rect, text});
+            }
+        }
+        return false;
+    });
+    try {
+        app::run_program(toolkit);
+    } catch (const frame::Stopped&) {
+        // the script ends with the window still open
+    }
+    return shown;
+}
+
+}  // namespace sparvik::testing
