@@ -1,5 +1,7 @@
 #include "tests/replay_support.h"
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 
 #include "tools/replay/replay.h"
@@ -60,6 +62,14 @@ std::vector<Box> press_after_typing(int menu, const std::vector<std::pair<int, s
     for (const auto& [field, text] : fields) session += "type " + std::to_string(field) + " " + text + "\n";
     session += "press " + std::to_string(button) + "\n";
     return boxes(play(session));
+}
+
+void check_cases(int menu, int compute, const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        std::string typed;
+        for (const auto& [field, text] : c.fields) typed += std::to_string(field) + "=" + text + " ";
+        EXPECT_EQ(press_after_typing(menu, c.fields, compute), c.boxes) << typed;
+    }
 }
 
 }  // namespace sparvik::testing

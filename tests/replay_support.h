@@ -34,4 +34,13 @@ std::vector<Box> boxes(const Played& played);
 // fields, presses `button` and returns the result boxes shown.
 std::vector<Box> press_after_typing(int menu, const std::vector<std::pair<int, std::string>>& fields, int button);
 
+// One press of "Beräkna" after typing into fields, and the boxes it must show.
+struct Case {
+    std::vector<std::pair<int, std::string>> fields;
+    std::vector<Box> boxes;
+};
+
+// Plays each case in a fresh session; a failure names the typed fields.
+void check_cases(int menu, int compute, const std::vector<Case>& cases);
+
 }  // namespace sparvik::testing

@@ -13,19 +13,6 @@ using namespace sparvik::testing;
 using sparvik::frame::Rect;
 using sparvik::frame::ScriptedToolkit;
 
-struct Case {
-    std::vector<std::pair<int, std::string>> fields;
-    std::vector<Box> boxes;
-};
-
-void check(int menu, int compute, const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        std::string typed;
-        for (const auto& [id, text] : c.fields) typed += std::to_string(id) + "=" + text + " ";
-        EXPECT_EQ(press_after_typing(menu, c.fields, compute), c.boxes) << typed;
-    }
-}
-
 const std::string gain = "Förstärkning/Dämpning ";
 const std::string loss = "Beräknad förlust på kabellängden";
 
@@ -45,7 +32,7 @@ TEST(Decibel, ExamplesGiveTheirBoxes) {
 }
 
 TEST(Decibel, RatioShowsEachDirectionThatIsFilledIn) {
-    check(285, 293,
+    check_cases(285, 293,
           {
               {{{289, "3"}, {291, "0"}}, {{gain, "2.0 antal gånger"}}},
               {{{289, "-3"}, {291, "0"}}, {{gain, "0.5 antal gånger"}}},
@@ -66,7 +53,7 @@ TEST(Decibel, RatioShowsEachDirectionThatIsFilledIn) {
 }
 
 TEST(Decibel, LossOverLengthNeedsAllThreeFields) {
-    check(296, 306,
+    check_cases(296, 306,
           {
               // Divided first, then multiplied, rounded once.
               {{{300, "192"}, {302, "13.2"}, {304, "292"}}, {{loss, "20.07 dB"}}},
@@ -84,7 +71,7 @@ TEST(Decibel, LossOverLengthNeedsAllThreeFields) {
 }
 
 TEST(Decibel, LossFromPowersRoundsTheQuotientAndTheLogarithm) {
-    check(309, 319,
+    check_cases(309, 319,
           {
               {{{313, "50"}, {315, "100"}}, {{loss, "-3.01 dB"}}},
               {{{313, "708"}, {315, "1063"}}, {{loss, "-1.76 dB"}}},
@@ -99,7 +86,7 @@ TEST(Decibel, LossFromPowersRoundsTheQuotientAndTheLogarithm) {
 }
 
 TEST(Decibel, DbmGivesOneGroupPerPrefixDownToItsRange) {
-    check(322, 332,
+    check_cases(322, 332,
           {
               {{{326, "30"}}, {{dbm_title("30"), "1.00 W - 7.07 V - 0.14 A\r\r1,000.00 mW - 7,071.07 mV - 141.42 mA"}}},
               {{{326, "29.9"}},
@@ -160,7 +147,7 @@ TEST(Decibel, DbmTitleRoundsHalvesToEvenAndSaturates) {
 
 TEST(Decibel, MilliwattsToDbmAndWhenNothingFires) {
     const std::string m = "Motsvarar ";
-    check(322, 332,
+    check_cases(322, 332,
           {
               {{{326, "0"}, {328, "1000"}}, {{m, "30.000 dBm"}}},
               {{{326, "0"}, {328, "1"}}, {{m, "0.000 dBm"}}},

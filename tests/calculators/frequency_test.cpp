@@ -7,19 +7,6 @@ namespace {
 
 using namespace sparvik::testing;
 
-struct Case {
-    std::vector<std::pair<int, std::string>> fields;
-    std::vector<Box> boxes;
-};
-
-void check(int menu, int compute, const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        std::string typed;
-        for (const auto& [id, text] : c.fields) typed += std::to_string(id) + "=" + text + " ";
-        EXPECT_EQ(press_after_typing(menu, c.fields, compute), c.boxes) << typed;
-    }
-}
-
 TEST(Frequency, ExamplesGiveTheirBoxes) {
     EXPECT_EQ(boxes(play("menu 24\npress 35\npress 36\n")),
               (std::vector<Box>{{"FQ_LC()", "471.43 kHz och 50.06 Ohm"}}));
@@ -44,7 +31,7 @@ TEST(Frequency, LcExampleLeavesFrequencyAndImpedanceAlone) {
 
 TEST(Frequency, LcTwoFieldsGiveTheOtherTwo) {
     const std::string t = "FQ_LC()";
-    check(24, 36,
+    check_cases(24, 36,
           {
               {{{28, "16.9"}, {32, "471.4"}}, {{t, "6,745 pF och 50.1 Ohm"}}},
               {{{28, "16.9"}, {34, "50.06"}}, {{t, "471.4 kHz och 6,743.8 pF"}}},
@@ -62,7 +49,7 @@ TEST(Frequency, LcTwoFieldsGiveTheOtherTwo) {
 
 TEST(Frequency, LcSignsAndInfinities) {
     const std::string t = "FQ_LC()";
-    check(24, 36,
+    check_cases(24, 36,
           {
               {{{28, "-16.9"}, {30, "6744"}}, {{t, "NaN kHz och NaN Ohm"}}},
               {{{32, "471.4"}, {34, "-50.06"}}, {{t, "-6,744.3 pF och -16.9 uH"}}},
@@ -78,7 +65,7 @@ TEST(Frequency, LcSignsAndInfinities) {
 // or a double-precision step is done in 32 bits.
 TEST(Frequency, LcRoundsExactlyWhereItStores) {
     const std::string t = "FQ_LC()";
-    check(24, 36,
+    check_cases(24, 36,
           {
               {{{28, "1.159"}, {30, "2.177"}}, {{t, "100,195.73 kHz och 729.65 Ohm"}}},
               {{{28, "41.02"}, {32, "7.006"}}, {{t, "12,580,685 pF och 1.8 Ohm"}}},
@@ -92,7 +79,7 @@ TEST(Frequency, LcRoundsExactlyWhereItStores) {
 
 TEST(Frequency, PeriodIsOneOverTheFrequencyStored) {
     const std::string t = "FQ_TID()";
-    check(39, 45,
+    check_cases(39, 45,
           {
               {{{43, "0"}}, {{t, "+Infinity tid i uS"}}},
               {{{43, "abc"}}, {{t, "+Infinity tid i uS"}}},
@@ -111,7 +98,7 @@ TEST(Frequency, PeriodIsOneOverTheFrequencyStored) {
 
 TEST(Frequency, QIsReactanceOverResistance) {
     const std::string t = "Q-Värdet är ";
-    check(48, 56,
+    check_cases(48, 56,
           {
               {{{52, "1"}, {54, "3"}}, {{t, "3.00"}}},
               {{{52, "59.45"}, {54, "3.68"}}, {{t, "0.06"}}},

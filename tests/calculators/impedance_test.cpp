@@ -11,19 +11,6 @@ using namespace sparvik::testing;
 using sparvik::frame::Rect;
 using sparvik::frame::ScriptedToolkit;
 
-struct Case {
-    std::vector<std::pair<int, std::string>> fields;
-    std::vector<Box> boxes;
-};
-
-void check(int menu, int compute, const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        std::string typed;
-        for (const auto& [id, text] : c.fields) typed += std::to_string(id) + "=" + text + " ";
-        EXPECT_EQ(press_after_typing(menu, c.fields, compute), c.boxes) << typed;
-    }
-}
-
 const std::string kabel = "Beräkningar ger följande resultat";
 
 std::string diameters(const std::string& i50, const std::string& i75, const std::string& o50, const std::string& o75) {
@@ -40,7 +27,7 @@ TEST(Impedance, ExamplesGiveTheirBoxes) {
 TEST(Impedance, TransformerFindsTheOneZeroQuantity) {
     const std::string p = "Primär ";
     const std::string s = "Sekundär ";
-    check(177, 189,
+    check_cases(177, 189,
           {
               {{{181, "0"}, {183, "50"}, {185, "5.2"}, {187, "8"}}, {{p, "13 varv"}}},
               {{{181, "13"}, {183, "0"}, {185, "5.2"}, {187, "8"}}, {{p, "50 Ohm impendans"}}},
@@ -65,7 +52,7 @@ TEST(Impedance, TransformerFindsTheOneZeroQuantity) {
 }
 
 TEST(Impedance, CableGivesBothPairsWithTheirDecimals) {
-    check(192, 200,
+    check_cases(192, 200,
           {
               {{{196, "7"}, {198, "0"}}, {{kabel, diameters("3.04", "2.00", "0.00", "0.00")}}},
               {{{196, "22"}, {198, "7.1"}}, {{kabel, diameters("9.55", "6.29", "16.35", "24.82")}}},

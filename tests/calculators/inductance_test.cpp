@@ -7,19 +7,6 @@ namespace {
 
 using namespace sparvik::testing;
 
-struct Case {
-    std::vector<std::pair<int, std::string>> fields;
-    std::vector<Box> boxes;
-};
-
-void check(int menu, int compute, const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        std::string typed;
-        for (const auto& [id, text] : c.fields) typed += std::to_string(id) + "=" + text + " ";
-        EXPECT_EQ(press_after_typing(menu, c.fields, compute), c.boxes) << typed;
-    }
-}
-
 const std::string coil_l = "Spolens induktans och trådlängd ";
 const std::string coil_n = "Spolens antal varv och trådlängd ";
 
@@ -33,7 +20,7 @@ TEST(Inductance, ExamplesRefillEveryField) {
 }
 
 TEST(Inductance, CoilFromTurnsOrTurnsFromInductance) {
-    check(229, 245,
+    check_cases(229, 245,
           {
               {{{234, "80"}, {237, "150"}, {243, "488.1"}}, {{coil_n, "120 varv och trådlängden är 30,159 mm"}}},
               {{{234, "80"}, {237, "150"}, {243, "100"}}, {{coil_n, "54 varv och trådlängden är 13,572 mm"}}},
@@ -56,7 +43,7 @@ TEST(Inductance, CoilFromTurnsOrTurnsFromInductance) {
 }
 
 TEST(Inductance, CoilWireUsesWholeTurnsRoundedToEven) {
-    check(229, 245,
+    check_cases(229, 245,
           {
               // 16.5 and 17.5 turns exactly: wound as 16 and 18.
               {{{234, "10"}, {237, "20"}, {243, "1.089"}}, {{coil_n, "16 varv och trådlängden är 503 mm"}}},
@@ -84,7 +71,7 @@ TEST(Inductance, CoilWireUsesWholeTurnsRoundedToEven) {
 
 TEST(Inductance, ToroidTwoOfThree) {
     const std::string turns = "Antal varv på toroidkärnan är ";
-    check(248, 258,
+    check_cases(248, 258,
           {
               {{{252, "12"}, {256, "70"}}, {{"Induktansen är ", "58.80 uH."}}},
               {{{254, "58.5"}, {256, "70"}}, {{"AL-värdet är ", "12 nH."}}},
@@ -99,7 +86,7 @@ TEST(Inductance, ToroidTwoOfThree) {
 
 TEST(Inductance, ToroidTurnsAreAWholeNumber) {
     const std::string turns = "Antal varv på toroidkärnan är ";
-    check(248, 258,
+    check_cases(248, 258,
           {
               // Rounded to the nearest, halves to even; what rounds to 0 is not given.
               {{{252, "12"}, {256, "2.5"}}, {{"Induktansen är ", "0.05 uH."}}},

@@ -7,19 +7,6 @@ namespace {
 
 using namespace sparvik::testing;
 
-struct Case {
-    std::vector<std::pair<int, std::string>> fields;
-    std::vector<Box> boxes;
-};
-
-void check(int menu, int compute, const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        std::string typed;
-        for (const auto& [id, text] : c.fields) typed += std::to_string(id) + "=" + text + " ";
-        EXPECT_EQ(press_after_typing(menu, c.fields, compute), c.boxes) << typed;
-    }
-}
-
 TEST(Reactance, ExamplesRefillEveryField) {
     // The typed third field is put back to 0 by "Exempel".
     EXPECT_EQ(boxes(play("menu 203\ntype 211 5\npress 212\npress 213\n")),
@@ -31,7 +18,7 @@ TEST(Reactance, ExamplesRefillEveryField) {
 }
 
 TEST(Reactance, CapacitiveFindsTheFieldLeftAtZero) {
-    check(203, 213,
+    check_cases(203, 213,
           {
               {{{209, "120"}, {211, "48.93"}}, {{"Frekvensen är", "27.11 MHz"}}},
               {{{207, "27.105"}, {211, "48.93"}}, {{"Kapacitansen är", "120.00 pF"}}},
@@ -53,7 +40,7 @@ TEST(Reactance, CapacitiveFindsTheFieldLeftAtZero) {
 }
 
 TEST(Reactance, InductiveFindsTheFieldLeftAtZero) {
-    check(216, 226,
+    check_cases(216, 226,
           {
               {{{220, "27.105"}, {222, "0.29"}}, {{"Induktiv reaktans", "49.39 Ohm"}}},
               {{{222, "0.29"}, {224, "50"}}, {{"Frekvensen är ", "27.44 MHz"}}},
