@@ -33,7 +33,8 @@ Run run(const char* program) {
         std::fprintf(stderr, "%s failed\n", program);
         std::exit(1);
     }
-    return {std::chrono::duration<double, std::milli>(end - start).count(), static_cast<double>(usage.ru_maxrss) / 1024};
+    return {std::chrono::duration<double, std::milli>(end - start).count(),
+            static_cast<double>(usage.ru_maxrss) / 1024};
 }
 
 double median(std::vector<double> values) {

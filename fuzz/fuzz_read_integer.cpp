@@ -12,8 +12,10 @@ std::int64_t reference(const std::string& text) {
     const bool negative = i < text.size() && text[i] == '-';
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
     std::uint64_t base = 10;
-    if (i < text.size() && text[i] == '$') base = 16, ++i;
-    else if (i < text.size() && text[i] == '%') base = 2, ++i;
+    if (i < text.size() && text[i] == '$')
+        base = 16, ++i;
+    else if (i < text.size() && text[i] == '%')
+        base = 2, ++i;
     const std::string digits = "0123456789abcdef";
     std::uint64_t value = 0;
     for (; i < text.size(); ++i) {

@@ -19,7 +19,9 @@ bool same_text_ignoring_case(const std::string& text, const char* special) {
     return true;
 }
 
-bool digit(char c) { return c >= '0' && c <= '9'; }
+bool digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 float reference(const std::string& text) {
     if (same_text_ignoring_case(text, "+infinity")) return __builtin_inff();

@@ -12,7 +12,9 @@
 
 namespace {
 
-bool digit(char c) { return c >= '0' && c <= '9'; }
+bool digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // "-"? d{1,3}(,ddd)* ("." d{decimals})? with no leading zero but in "0".
 bool well_formed(const std::string& text, int decimals) {
@@ -33,7 +35,8 @@ bool well_formed(const std::string& text, int decimals) {
     if (text[start] == '0' && integer_end - start > 1) return false;
     if (decimals == 0) return true;
     const std::string fraction = text.substr(integer_end + 1);
-    return fraction.size() == static_cast<std::size_t>(decimals) && std::all_of(fraction.begin(), fraction.end(), digit);
+    return fraction.size() == static_cast<std::size_t>(decimals) &&
+           std::all_of(fraction.begin(), fraction.end(), digit);
 }
 
 std::string grouped(const std::string& plain) {

@@ -1,6 +1,8 @@
 // The calculator frame and the main window on the scripted toolkit.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/program.h"
 #include "frame/calculator.h"
 #include "frame/scripted_toolkit.h"
@@ -143,6 +145,44 @@ TEST(CalculatorWindow, ClosingDropsItsQueuedEvents) {
 TEST(CalculatorWindow, TitleIsNameThirtyBlanksAndSuffix) {
     EXPECT_EQ(sparvik::frame::window_title("EFF_OHM", "S"), "EFF_OHM()" + std::string(30, ' ') + "S");
     EXPECT_EQ(sparvik::app::title_suffix(), suffix);
+}
+
+}  // namespace
+
+namespace {
+
+// A screen reader must be able to say what each field and list is for, also
+// after "Exempel" has re-created the fields.
+TEST(CalculatorWindow, EveryFieldAndListHasAnAccessibleName) {
+    std::set<int> seen;
+    int named = 0;
+    for (const auto& title : sparvik::app::menu()) {
+        for (const auto& item : title.items) {
+            if (!seen.insert(item.id).second) continue;
+            ScriptedToolkit toolkit;
+            int step = 0;
+            toolkit.set_feed([&](ScriptedToolkit& t) {
+                if (step++ == 0) return t.choose_menu(item.id);
+                int example = -1;
+                for (int id : t.window(item.id + 1)->controls) {
+                    const auto* c = t.control(id);
+                    if (c->kind == ScriptedToolkit::ControlKind::Button && c->text.rfind("Exempel", 0) == 0)
+                        example = id;
+                    if (c->kind == ScriptedToolkit::ControlKind::Field ||
+                        c->kind == ScriptedToolkit::ControlKind::List) {
+                        EXPECT_FALSE(c->accessible_name.empty()) << "control " << id;
+                        ++named;
+                    }
+                }
+                return step == 2 && example >= 0 && t.press(example);
+            });
+            try {
+                sparvik::app::run_program(toolkit);
+            } catch (const sparvik::frame::Stopped&) {
+            }
+        }
+    }
+    EXPECT_GT(named, 100);
 }
 
 }  // namespace

@@ -98,9 +98,9 @@ private:
     int pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
 
     std::string number_text() {
-        static const char* const specials[] = {"0",  "-0",   "NaN",   "nan", "+Infinity", "-INFINITY", "Infinity",
-                                               "",   " ",    "1,5",   "abc", "1e",        "--3",       "\t7",
-                                               ".",  "-.5",  "1e400", "$ff", "%101",      "1.2.3",     "0x1A",
+        static const char* const specials[] = {"0", "-0",   "NaN",   "nan", "+Infinity", "-INFINITY",   "Infinity",
+                                               "",  " ",    "1,5",   "abc", "1e",        "--3",         "\t7",
+                                               ".", "-.5",  "1e400", "$ff", "%101",      "1.2.3",       "0x1A",
                                                "٣", "12 V", "+7",    "5.",  "1e-50",     "3.4028236e38"};
         switch (pick(4)) {
             case 0: return specials[pick(std::size(specials))];
@@ -109,8 +109,7 @@ private:
             default: {
                 const double mantissa = std::uniform_real_distribution<double>(-10, 10)(random_);
                 char text[64];
-                const auto end =
-                    std::to_chars(text, text + sizeof text, mantissa * std::pow(10.0, pick(90) - 45)).ptr;
+                const auto end = std::to_chars(text, text + sizeof text, mantissa * std::pow(10.0, pick(90) - 45)).ptr;
                 return std::string(text, end);
             }
         }
