@@ -51,6 +51,7 @@ int run_on_qt(int argc, char* argv[], const std::function<void(frame::QtToolkit&
     QApplication application(argc, argv);
     qInstallMessageHandler(previous);
     QApplication::setQuitOnLastWindowClosed(false);  // the main loop decides when the program ends
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sparvik"));  // its menu entry and icon
 
     frame::QtToolkit toolkit;
     if (started) started(toolkit);

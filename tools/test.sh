@@ -3,7 +3,7 @@
 # With CI=true warnings are errors.
 set -eu
 cd "$(dirname "$0")/.."
-tools/install-packages.sh cmake ninja-build g++ qt6-base-dev libpng-dev libgtest-dev locales \
+tools/install-packages.sh cmake ninja-build g++ qt6-base-dev libpng-dev libgtest-dev libbenchmark-dev locales \
     fonts-dejavu-core fonts-liberation2
 
 # The real windows are tested once more under a Swedish locale.
