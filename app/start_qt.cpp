@@ -5,15 +5,25 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/program.h"
 #include "frame/qt_toolkit.h"
 
 namespace {
 
-constexpr const char* no_display =
-    "Sparvik needs a graphical display and found none; on a machine without one, run it under a virtual "
-    "display: xvfb-run -a sparvik\n";
+const char* program = "sparvik";
+
+void say_no_display() {
+    std::fprintf(stderr,
+                 "Sparvik needs a graphical display and found none; on a machine without one, run it under a "
+                 "virtual display: xvfb-run -a %s\n",
+                 program);
+}
+
+// What Qt says while it starts is held back, so that a display that cannot
+// be reached gives our one sentence and not Qt's warnings before it.
+std::string* held_messages = nullptr;
 
 // Without a display Qt would abort with a long message of its own.
 bool display_missing() {
@@ -32,10 +42,10 @@ bool display_missing() {
 // while the application starts.
 void on_message(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
-        std::fputs(no_display, stderr);
+        say_no_display();
         std::_Exit(1);
     }
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    if (held_messages != nullptr) *held_messages += message.toLocal8Bit().toStdString() + "\n";
 }
 
 }  // namespace
@@ -43,13 +53,18 @@ void on_message(QtMsgType type, const QMessageLogContext&, const QString& messag
 namespace sparvik::app {
 
 int run_on_qt(int argc, char* argv[], const std::function<void(frame::QtToolkit&)>& started) {
+    if (argc > 0 && argv[0] != nullptr) program = argv[0];
     if (display_missing()) {
-        std::fputs(no_display, stderr);
+        say_no_display();
         return 1;
     }
+    std::string held;
+    held_messages = &held;
     const QtMessageHandler previous = qInstallMessageHandler(on_message);
     QApplication application(argc, argv);
     qInstallMessageHandler(previous);
+    held_messages = nullptr;
+    std::fputs(held.c_str(), stderr);
     QApplication::setQuitOnLastWindowClosed(false);  // the main loop decides when the program ends
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sparvik"));  // its menu entry and icon
 
