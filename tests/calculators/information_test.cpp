@@ -8,6 +8,7 @@
 #include "calculators/calculators.h"
 #include "frame/scripted_toolkit.h"
 #include "tests/replay_support.h"
+#include "tests/window_support.h"
 
 namespace {
 
@@ -112,25 +113,8 @@ TEST(ColourCode, ExamplesTouchOnlyTheirSideAndResetClearsAll) {
     EXPECT_EQ(boxes(played), (std::vector<Box>{{title, "1500 Ohm / 1,5 kOhm"}, {title, "1500 Ohm / 1,50 kOhm"}}));
 }
 
-// Opens one Information window on the scripted toolkit, lets `look` inspect
-// it, then presses "Stäng".
-template <class Look>
-void open(void (*procedure)(sparvik::frame::Shell&), int close, Look look) {
-    bool looked = false;
-    ScriptedToolkit toolkit([&](ScriptedToolkit& t) {
-        if (looked) return false;
-        looked = true;
-        look(t);
-        return t.press(close);
-    });
-    toolkit.open_window(0, "MAIN");
-    sparvik::frame::Shell shell{toolkit, "S"};
-    procedure(shell);
-    EXPECT_TRUE(looked);
-}
-
 TEST(ColourCode, WindowHasItsListsHeadingsAndPictures) {
-    open(sparvik::RESCOL, 410, [](ScriptedToolkit& t) {
+    look_at(sparvik::RESCOL, 410, [](ScriptedToolkit& t) {
         const std::vector<int> order = {388, 389, 390, 391, 392, 393, 394, 395, 396, 397, 398, 399,
                                         400, 401, 402, 403, 404, 405, 407, 406, 408, 409, 410};
         EXPECT_EQ(t.window(387)->controls, order);
@@ -198,7 +182,7 @@ TEST(ColourCode, WindowHasItsListsHeadingsAndPictures) {
 }
 
 TEST(About, ShowsItsTextsInBlackAndOneButton) {
-    open(sparvik::INFO, 385, [](ScriptedToolkit& t) {
+    look_at(sparvik::INFO, 385, [](ScriptedToolkit& t) {
         const std::vector<std::pair<int, std::string>> labels = {
             {378, "Information om SPARVIK"},
             {379,

@@ -2,8 +2,8 @@
 // up to five components by the sum of reciprocals.
 #include <gtest/gtest.h>
 
-#include "tests/calculators/layout_check.h"
 #include "tests/replay_support.h"
+#include "tests/window_support.h"
 
 namespace {
 

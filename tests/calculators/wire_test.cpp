@@ -1,8 +1,8 @@
 // The Wire/Cable menu: coax velocity factor, wire resistance and weight.
 #include <gtest/gtest.h>
 
-#include "tests/calculators/layout_check.h"
 #include "tests/replay_support.h"
+#include "tests/window_support.h"
 
 namespace {
 
